@@ -19,6 +19,11 @@ using Kwargs = std::initializer_list<std::pair<PyObject*, PyObject*>>;
 // (it survives a second initialisation of the module). Borrowed.
 PyObject* intern(const char* s);
 
+// A name or a unicode literal made once for the use site and kept, for code
+// that reads like Python: attr(self, PYL_NAME("parent")).
+#define PYL_NAME(s) ([]() -> PyObject* { static PyObject* const made = ::pyl::intern(s); return made; }())
+#define PYL_TEXT(s) ([]() -> PyObject* { static PyObject* const made = ::pyl::text(s).release(); return made; }())
+
 // New objects from C++ literals. Texts are UTF-8.
 Object text(const char* utf8, int line = PYL_CALLER_LINE);   // unicode
 Object bytes(const char* s, int line = PYL_CALLER_LINE);     // str
