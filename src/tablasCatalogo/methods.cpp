@@ -1,6 +1,5 @@
 #include "methods.h"
 
-#include "names.h"
 #include "pyl/ops.h"
 #include "pyl/signature.h"
 
@@ -26,39 +25,36 @@ Object super_of(const pyl::Function& fn, PyObject* self, int line = PYL_CALLER_L
 
 // super(<own class>, self).__init__(**kwargs); the result is dropped.
 void base_init(const pyl::Function& fn, PyObject* self, PyObject* kwargs, int line = PYL_CALLER_LINE) {
-  Object init = pyl::attr(super_of(fn, self, line).get(), names().init, line);
+  Object init = pyl::attr(super_of(fn, self, line).get(), PYL_NAME("__init__"), line);
   pyl::call_with(init.get(), nullptr, kwargs, line);
 }
 
 // kwargs["fabricante"] = Fabricante.objects.get(id=int(kwargs["fabricante"]))
 // when the value is true; a false value stays as it is.
 void resolve_manufacturer(const pyl::Function& fn, PyObject* kwargs) {
-  const Names& n = names();
-  Object given = pyl::borrow(PyDict_GetItem(kwargs, n.fabricante));
+  Object given = pyl::borrow(PyDict_GetItem(kwargs, PYL_NAME("fabricante")));
   if (!given || !pyl::truth(given.get())) return;
   Object id = PyInt_CheckExact(given.get()) ? given : pyl::call(type_object(PyInt_Type), {given.get()});
-  Object manager = pyl::attr(pyl::global(fn.globals, n.Fabricante).get(), n.objects);
-  Object manufacturer = pyl::call_method(manager.get(), n.get, {}, {{n.id, id.get()}});
-  pyl::set_item(kwargs, n.fabricante, manufacturer.get());
+  Object manager = pyl::attr(pyl::global(fn.globals, PYL_NAME("Fabricante")).get(), PYL_NAME("objects"));
+  Object manufacturer = pyl::call_method(manager.get(), PYL_NAME("get"), {}, {{PYL_NAME("id"), id.get()}});
+  pyl::set_item(kwargs, PYL_NAME("fabricante"), manufacturer.get());
 }
 
 // A heat pump's flags arrive as stored text or as booleans: "1" or True
 // is True, anything else False. Every flag must be given.
 void convert_heat_pump_flags(PyObject* kwargs) {
-  const Names& n = names();
-  for (PyObject* key : {n.esBdCDomestica, n.esBdCTerciario, n.depositoIntegrado}) {
+  for (PyObject* key : {PYL_NAME("esBdCDomestica"), PYL_NAME("esBdCTerciario"), PYL_NAME("depositoIntegrado")}) {
     Object value = pyl::item(kwargs, key);
-    bool on = pyl::compare(value.get(), n.one, Py_EQ) || pyl::compare(value.get(), Py_True, Py_EQ);
+    bool on = pyl::compare(value.get(), PYL_NAME("1"), Py_EQ) || pyl::compare(value.get(), Py_True, Py_EQ);
     pyl::set_item(kwargs, key, pyl::boolean(on).get());
   }
 }
 
 // A ventilation unit's by-pass flag is True only when it reads "1".
 void convert_ventilation_flag(PyObject* kwargs) {
-  const Names& n = names();
-  Object value = pyl::item(kwargs, n.controlByPass);
-  bool on = pyl::compare(value.get(), n.one, Py_EQ);
-  pyl::set_item(kwargs, n.controlByPass, pyl::boolean(on).get());
+  Object value = pyl::item(kwargs, PYL_NAME("controlByPass"));
+  bool on = pyl::compare(value.get(), PYL_NAME("1"), Py_EQ);
+  pyl::set_item(kwargs, PYL_NAME("controlByPass"), pyl::boolean(on).get());
 }
 
 using Conversion = void (*)(PyObject* kwargs);
@@ -87,14 +83,13 @@ Object ventilacion_init(const pyl::Function& fn, PyObject* args, PyObject* kw) {
 }
 
 Object fabricante_init(const pyl::Function& fn, PyObject* args, PyObject* kw) {
-  const Names& n = names();
   pyl::Arguments a = kInitSignature.bind(fn, args, kw);
   PyObject* kwargs = a.kwargs.get();
-  if (PyDict_Size(kwargs) && pyl::check_status(PyDict_Contains(kwargs, n.imagen))) {
-    Object os_path = pyl::attr(pyl::global(fn.globals, n.os).get(), n.path);
-    Object basename = pyl::attr(os_path.get(), n.basename);
-    Object reduced = pyl::call(basename.get(), {pyl::item(kwargs, n.imagen).get()});
-    pyl::set_item(kwargs, n.imagen, reduced.get());
+  if (PyDict_Size(kwargs) && pyl::check_status(PyDict_Contains(kwargs, PYL_NAME("imagen")))) {
+    Object os_path = pyl::attr(pyl::global(fn.globals, PYL_NAME("os")).get(), PYL_NAME("path"));
+    Object basename = pyl::attr(os_path.get(), PYL_NAME("basename"));
+    Object reduced = pyl::call(basename.get(), {pyl::item(kwargs, PYL_NAME("imagen")).get()});
+    pyl::set_item(kwargs, PYL_NAME("imagen"), reduced.get());
   }
   base_init(fn, a[0], kwargs);
   return pyl::none();
@@ -116,22 +111,21 @@ Object version_init(const pyl::Function& fn, PyObject* args, PyObject* kw) {
 Object display(const pyl::Function& fn, PyObject* args, PyObject* kw, PyObject* attribute) {
   pyl::Arguments a = kUnicodeSignature.bind(fn, args, kw);
   Object value = pyl::attr(a[0], attribute);
-  return pyl::remainder(names().display, value.get());
+  return pyl::remainder(PYL_TEXT("%s"), value.get());
 }
 
 Object fabricante_unicode(const pyl::Function& fn, PyObject* args, PyObject* kw) {
-  return display(fn, args, kw, names().nombre);
+  return display(fn, args, kw, PYL_NAME("nombre"));
 }
 
 Object equipo_unicode(const pyl::Function& fn, PyObject* args, PyObject* kw) {
-  return display(fn, args, kw, names().nombreEquipo);
+  return display(fn, args, kw, PYL_NAME("nombreEquipo"));
 }
 
 // The library's row for this instance, with the instance's id set on it.
 Object row_with_id(const pyl::Function& fn, PyObject* self, int line = PYL_CALLER_LINE) {
-  const Names& n = names();
-  Object diccionario = pyl::attr(super_of(fn, self, line).get(), n.diccionarioTablaSqlite, line);
-  pyl::set_item(diccionario.get(), n.id, pyl::attr(self, n.id, line).get(), line);
+  Object diccionario = pyl::attr(super_of(fn, self, line).get(), PYL_NAME("diccionarioTablaSqlite"), line);
+  pyl::set_item(diccionario.get(), PYL_NAME("id"), pyl::attr(self, PYL_NAME("id"), line).get(), line);
   return diccionario;
 }
 
@@ -141,11 +135,10 @@ Object fabricante_diccionario(const pyl::Function& fn, PyObject* args, PyObject*
 }
 
 Object equipo_diccionario(const pyl::Function& fn, PyObject* args, PyObject* kw) {
-  const Names& n = names();
   pyl::Arguments a = kGetterSignature.bind(fn, args, kw);
   Object diccionario = row_with_id(fn, a[0]);
-  Object manufacturer = pyl::attr(a[0], n.fabricante);
-  pyl::set_item(diccionario.get(), n.fabricante, pyl::attr(manufacturer.get(), n.id).get());
+  Object manufacturer = pyl::attr(a[0], PYL_NAME("fabricante"));
+  pyl::set_item(diccionario.get(), PYL_NAME("fabricante"), pyl::attr(manufacturer.get(), PYL_NAME("id")).get());
   return diccionario;
 }
 

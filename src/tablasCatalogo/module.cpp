@@ -2,7 +2,6 @@
 // application's model library for each catalogue table.
 #include "builder.h"
 #include "declarations.h"
-#include "names.h"
 #include "pyl/module.h"
 
 namespace catalogue {
@@ -19,7 +18,6 @@ const pyl::Import kImports[] = {
 };
 
 void body(pyl::Module& m) {
-  names();  // made now, so that no method call has to
   for (const pyl::Import& statement : kImports) pyl::run_import(m, statement);
   for (size_t i = 0; i < kClassCount; ++i) define_class(m, kClasses[i]);
 }
