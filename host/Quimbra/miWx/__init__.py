@@ -1,0 +1,2 @@
+# -*- coding: utf-8 -*-
+"""The application's thin wrappers over the wx controls it uses."""
