@@ -7,7 +7,7 @@ namespace pyl {
 
 PyObject* intern(const char* s) {
   // Names are few and fixed; the map owns one reference to each for ever.
-  static std::unordered_map<std::string, PyObject*> names;
+  static auto& names = *new std::unordered_map<std::string, PyObject*>;
   auto found = names.find(s);
   if (found != names.end()) return found->second;
   PyObject* name = PyString_InternFromString(s);

@@ -12,7 +12,8 @@ namespace {
 // (function, file, line) needs a code object of its own. They are made once
 // and kept.
 PyCodeObject* code_for(const char* function, const char* file, int line) {
-  static std::map<std::tuple<std::string, std::string, int>, PyCodeObject*> codes;
+  // Never destroyed: the codes outlive any static destructor.
+  static auto& codes = *new std::map<std::tuple<std::string, std::string, int>, PyCodeObject*>;
   auto key = std::make_tuple(std::string(function), std::string(file), line);
   auto found = codes.find(key);
   if (found != codes.end()) return found->second;
