@@ -18,6 +18,7 @@ void function_dealloc(PyObject* self) {
   Py_XDECREF(fn->owner);
   Py_XDECREF(fn->qualname);
   Py_XDECREF(fn->defaults);
+  Py_XDECREF(fn->unbound);
   PyObject_GC_Del(self);
 }
 
@@ -25,6 +26,7 @@ int function_traverse(PyObject* self, visitproc visit, void* arg) {
   auto* fn = reinterpret_cast<Function*>(self);
   Py_VISIT(fn->globals);
   Py_VISIT(fn->defaults);
+  Py_VISIT(fn->unbound);
   return 0;
 }
 
@@ -32,6 +34,7 @@ int function_clear(PyObject* self) {
   auto* fn = reinterpret_cast<Function*>(self);
   Py_CLEAR(fn->globals);
   Py_CLEAR(fn->defaults);
+  Py_CLEAR(fn->unbound);
   return 0;
 }
 
@@ -58,8 +61,12 @@ PyObject* function_call(PyObject* self, PyObject* args, PyObject* kw) {
 // access an unbound one that checks the instance's class.
 PyObject* function_get(PyObject* self, PyObject* obj, PyObject* type) {
   if (obj == Py_None) obj = nullptr;
-  return PyMethod_New(self, obj, type);
+  PyObject* unbound = reinterpret_cast<Function*>(self)->unbound;
+  return PyMethod_New(obj || !unbound ? self : unbound, obj, type);
 }
+
+// The builtin behind an unbound method: its self is the Function.
+PyObject* call_unbound(PyObject* self, PyObject* args, PyObject* kw) { return function_call(self, args, kw); }
 
 PyObject* function_repr(PyObject* self) {
   auto* fn = reinterpret_cast<Function*>(self);
@@ -145,8 +152,13 @@ Object make_function(const FunctionDef& def, const Site& site, const char* owner
   fn->qualname = qualname.release();
   Py_XINCREF(defaults);
   fn->defaults = defaults;
-  PyObject_GC_Track(reinterpret_cast<PyObject*>(fn));
-  return steal(reinterpret_cast<PyObject*>(fn));
+  fn->unbound_def = PyMethodDef{def.name, reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(call_unbound)),
+                                METH_VARARGS | METH_KEYWORDS, nullptr};
+  fn->unbound = nullptr;
+  Object self = steal(reinterpret_cast<PyObject*>(fn));
+  fn->unbound = check(PyCFunction_NewEx(&fn->unbound_def, self.get(), nullptr), line).release();
+  PyObject_GC_Track(self.get());
+  return self;
 }
 
 Object make_property(const FunctionDef& getter, const Site& site, const char* owner, int line) {

@@ -42,6 +42,11 @@ struct Function {
   PyObject* owner;      // the class name (str), looked up at call time
   PyObject* qualname;   // "module.Class.method" (str)
   PyObject* defaults;   // tuple of the last parameters' defaults, or NULL
+  // Reached through the class, a method is an unbound method around this
+  // builtin of the same name, so that calling it without an instance says
+  // "unbound method <name>() must be called with ..." as for a def.
+  PyMethodDef unbound_def;
+  PyObject* unbound;
 };
 
 // A new function for the class `owner` (a class name) of the site.
