@@ -110,9 +110,11 @@ void define_class(pyl::Module& m, const ClassDef& cls) {
     Object manager = m.lookup(intern("Manager"), line);
     pyl::set_item(ns, intern("objects"), pyl::call(manager.get(), {}, {}, line).get(), line);
   }
-  for (size_t i = 0; i < cls.fields.count; ++i) {
-    const Field& field = cls.fields.rows[i];
-    pyl::set_item(ns, intern(field.name), declare(m, field).get(), field.line);
+  for (const Fields& rows : cls.fields) {
+    for (size_t i = 0; i < rows.count; ++i) {
+      const Field& field = rows.rows[i];
+      pyl::set_item(ns, intern(field.name), declare(m, field).get(), field.line);
+    }
   }
   if (cls.model) {
     pyl::set_item(ns, intern("rutaBaseDatos"), m.lookup(intern("rutaBD"), line).get(), line);

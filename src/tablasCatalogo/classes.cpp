@@ -68,6 +68,12 @@ const Field kBdc[] = {
     {__LINE__, "esBdCTerciario", BooleanField, {verbose_name(tr(u8"BDC terciario")), default_(no)}},
     {__LINE__, "esTrifasica", CharField, {max_length(50), verbose_name(tr(u8"Tension: monofasico, trifasico")), default_(tr(u8"mono"))}},
     {__LINE__, "unidadExterior", CharField, {max_length(50), verbose_name(tr(u8"Condensada por")), default_(tr(u8"aire"))}},
+};
+
+// The rated values and six-value series of heat pumps, which the hybrid
+// systems declare again (they do not derive from Bdc): the last fields of
+// both.
+const Field kSeriesNominales[] = {
     {__LINE__, "ratedCapacity", FloatField, {verbose_name(tr(u8"ratedCapacity")), default_(zero)}},
     {__LINE__, "listadoCapacidadCalor", CharField, {max_length(500), verbose_name(tr(u8"listadoCapacidadCalor")), default_(six_zeros)}},
     {__LINE__, "ratedCOP", FloatField, {verbose_name(tr(u8"ratedCOP")), default_(zero)}},
@@ -127,17 +133,6 @@ const Field kSistemaHibrido[] = {
     {__LINE__, "imagen", CharField, {max_length(5000), default_(bytes("")), verbose_name(text(u8"Imagen del equipo"))}},
     {__LINE__, "porcentajeACS_BDC", FloatField, {verbose_name(tr(u8"porcentajeACS_BDC"))}},
     {__LINE__, "servicioCubierto", CharField, {max_length(50), verbose_name(tr(u8"Servicio cubierto")), default_(tr(u8"mixto3"))}},
-    {__LINE__, "ratedCapacity", FloatField, {verbose_name(tr(u8"ratedCapacity")), default_(zero)}},
-    {__LINE__, "listadoCapacidadCalor", CharField, {max_length(500), verbose_name(tr(u8"listadoCapacidadCalor")), default_(six_zeros)}},
-    {__LINE__, "ratedCOP", FloatField, {verbose_name(tr(u8"ratedCOP")), default_(zero)}},
-    {__LINE__, "listadoCOP", CharField, {max_length(500), verbose_name(tr(u8"listadoCOP")), default_(six_zeros)}},
-    {__LINE__, "potenciaFrio", FloatField, {verbose_name(tr(u8"potenciaFrio")), default_(zero)}},
-    {__LINE__, "listadoCapacidadFrio", CharField, {max_length(500), verbose_name(tr(u8"listadoCapacidadFrio")), default_(six_zeros)}},
-    {__LINE__, "ratedEER", FloatField, {verbose_name(tr(u8"ratedEER")), default_(zero)}},
-    {__LINE__, "listadoEER", CharField, {max_length(500), verbose_name(tr(u8"listadoEER")), default_(six_zeros)}},
-    {__LINE__, "listadoCargaParcialCalor", CharField, {max_length(500), verbose_name(tr(u8"listadoCargaParcialCalor")), default_(six_zeros)}},
-    // The label repeats that of listadoCapacidadFrio, as the stored catalogues have it.
-    {__LINE__, "listadoCargaParcialFrio", CharField, {max_length(500), verbose_name(tr(u8"listadoCapacidadFrio")), default_(six_zeros)}},
 };
 
 const Field kSolarTermica[] = {
@@ -161,21 +156,21 @@ constexpr Method def_with_empty_dict_default(const pyl::FunctionDef& f) { return
 }  // namespace
 
 const ClassDef kClasses[] = {
-    {__LINE__, "VersionActual", {"Model"}, nullptr, true, fields(kVersionActual), {def_with_empty_dict_default(kVersionInit)}},
-    {__LINE__, "Fabricante", {"Model"}, "\n    Fabricante\n    ", true, fields(kFabricante),
+    {__LINE__, "VersionActual", {"Model"}, nullptr, true, {fields(kVersionActual)}, {def_with_empty_dict_default(kVersionInit)}},
+    {__LINE__, "Fabricante", {"Model"}, "\n    Fabricante\n    ", true, {fields(kFabricante)},
      {def(kFabricanteUnicode), def(kFabricanteInit), property(kFabricanteDiccionario)}},
-    {__LINE__, "Equipo", {"object"}, nullptr, false, fields(kEquipo), {}},
-    {__LINE__, "Caldera", {"Equipo"}, "\n    Caldera\n    ", false, fields(kCaldera), {}},
-    {__LINE__, "CalderaGasNatural", {"Caldera", "Model"}, nullptr, true, fields(kCalderaModelo), EQUIPMENT_METHODS(kEquipoInit)},
-    {__LINE__, "CalderaBiomasa", {"Caldera", "Model"}, nullptr, true, fields(kCalderaModelo), EQUIPMENT_METHODS(kEquipoInit)},
-    {__LINE__, "CalderaGasoil", {"Caldera", "Model"}, nullptr, true, fields(kCalderaModelo), EQUIPMENT_METHODS(kEquipoInit)},
-    {__LINE__, "Bdc", {"Equipo"}, "\n    Bdc\n    ", false, fields(kBdc), {}},
-    {__LINE__, "BombaDeCalor", {"Bdc", "Model"}, nullptr, true, fields(kBombaDeCalor), EQUIPMENT_METHODS(kBdcInit)},
-    {__LINE__, "Aerotermia", {"Bdc", "Model"}, nullptr, true, fields(kAerotermia), EQUIPMENT_METHODS(kBdcInit)},
-    {__LINE__, "AerotermiaACS", {"Bdc", "Model"}, nullptr, true, fields(kAerotermiaACS), EQUIPMENT_METHODS(kBdcInit)},
-    {__LINE__, "Ventilacion", {"Model", "Equipo"}, nullptr, true, fields(kVentilacion), EQUIPMENT_METHODS(kVentilacionInit)},
-    {__LINE__, "SistemaHibrido", {"Model", "Equipo"}, nullptr, true, fields(kSistemaHibrido), EQUIPMENT_METHODS(kEquipoInit)},
-    {__LINE__, "SolarTermica", {"Model", "Equipo"}, nullptr, true, fields(kSolarTermica), EQUIPMENT_METHODS(kEquipoInit)},
+    {__LINE__, "Equipo", {"object"}, nullptr, false, {fields(kEquipo)}, {}},
+    {__LINE__, "Caldera", {"Equipo"}, "\n    Caldera\n    ", false, {fields(kCaldera)}, {}},
+    {__LINE__, "CalderaGasNatural", {"Caldera", "Model"}, nullptr, true, {fields(kCalderaModelo)}, EQUIPMENT_METHODS(kEquipoInit)},
+    {__LINE__, "CalderaBiomasa", {"Caldera", "Model"}, nullptr, true, {fields(kCalderaModelo)}, EQUIPMENT_METHODS(kEquipoInit)},
+    {__LINE__, "CalderaGasoil", {"Caldera", "Model"}, nullptr, true, {fields(kCalderaModelo)}, EQUIPMENT_METHODS(kEquipoInit)},
+    {__LINE__, "Bdc", {"Equipo"}, "\n    Bdc\n    ", false, {fields(kBdc), fields(kSeriesNominales)}, {}},
+    {__LINE__, "BombaDeCalor", {"Bdc", "Model"}, nullptr, true, {fields(kBombaDeCalor)}, EQUIPMENT_METHODS(kBdcInit)},
+    {__LINE__, "Aerotermia", {"Bdc", "Model"}, nullptr, true, {fields(kAerotermia)}, EQUIPMENT_METHODS(kBdcInit)},
+    {__LINE__, "AerotermiaACS", {"Bdc", "Model"}, nullptr, true, {fields(kAerotermiaACS)}, EQUIPMENT_METHODS(kBdcInit)},
+    {__LINE__, "Ventilacion", {"Model", "Equipo"}, nullptr, true, {fields(kVentilacion)}, EQUIPMENT_METHODS(kVentilacionInit)},
+    {__LINE__, "SistemaHibrido", {"Model", "Equipo"}, nullptr, true, {fields(kSistemaHibrido), fields(kSeriesNominales)}, EQUIPMENT_METHODS(kEquipoInit)},
+    {__LINE__, "SolarTermica", {"Model", "Equipo"}, nullptr, true, {fields(kSolarTermica)}, EQUIPMENT_METHODS(kEquipoInit)},
 };
 
 const size_t kClassCount = sizeof(kClasses) / sizeof(kClasses[0]);

@@ -61,7 +61,6 @@ template <size_t N>
 constexpr Fields fields(const Field (&rows)[N]) {
   return {rows, N};
 }
-constexpr Fields no_fields = {nullptr, 0};
 
 // A method of a class body, as a def or as a read-only property.
 struct Method {
@@ -76,7 +75,7 @@ struct ClassDef {
   const char* bases[2];  // looked up by name in the module namespace
   const char* doc;       // a plain string, or nullptr for none
   bool model;            // a concrete model: objects, rutaBaseDatos, nombreTabla
-  Fields fields;
+  Fields fields[2];      // the body's fields: its own rows, then any shared ones
   Method methods[3];
 };
 
