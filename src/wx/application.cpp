@@ -55,6 +55,9 @@ void start_toolkit(int line = PYL_CALLER_LINE) {
   }
   set_toolkit(Toolkit::running);
   wxTheApp->OnInitGui();
+  // As the toolkit's own start-up would, which MainLoop alone does not run:
+  // the loop ends when the last top-level window goes.
+  wxTheApp->SetExitOnFrameDelete(true);
   wxInitAllImageHandlers();
   // Toolkit errors go to stderr, never to a box of their own.
   delete wxLog::SetActiveTarget(new wxLogStderr);

@@ -4,6 +4,7 @@
 #include "constants.h"
 #include "controls.h"
 #include "events.h"
+#include "later.h"
 #include "pyl/module.h"
 #include "pyl/ops.h"
 #include "runtime.h"
@@ -27,6 +28,7 @@ const ClassDef* const kClasses[] = {
     &kMessageDialogClass, &kPanelClass,          &kControlClass,     &kStaticTextClass,
     &kTextCtrlClass,     &kButtonClass,          &kBitmapButtonClass, &kListBoxClass,
     &kSizerClass,        &kBoxSizerClass,        &kAppClass,         &kUIActionSimulatorClass,
+    &kCallLaterClass,
 };
 
 void body(pyl::Module& m) {
