@@ -76,7 +76,8 @@ Object text(const Function& fn, PyObject* args, PyObject* kw) {
   static const pyl::Signature sig("Text", {"self", "text"}, false);
   pyl::Arguments a = sig.bind(fn, args, kw);
   wxUIActionSimulator& s = simulator(a[0]);
-  const wxScopedCharBuffer chars = to_string(a[1], "text").utf8_str();
+  const wxString typed = to_string(a[1], "text");
+  const wxScopedCharBuffer chars = typed.utf8_str();
   AssertionScope printed(false);
   return pyl::boolean(s.Text(chars.data()));
 }

@@ -106,18 +106,17 @@ def png_size(path):
 
 
 def screenshot(name, window=None):
-    """Saves the screen (or the part that window covers) as
-    SCREENSHOTS/name.png, with xwd and ImageMagick; returns its path."""
+    """Saves the screen, or the top-level window `window`, as
+    SCREENSHOTS/name.png with xwd and ImageMagick; returns its path. A
+    window is taken by its title: under Xvfb with no window manager a
+    window over another one shows black in a grab of the whole screen."""
     settle()
     if not os.path.isdir(SCREENSHOTS):
         os.makedirs(SCREENSHOTS)
     path = os.path.join(SCREENSHOTS, name + ".png")
-    convert = ["convert", "xwd:-"]
-    if window is not None:
-        position, size = window.GetScreenPosition(), window.GetSize()
-        convert += ["-crop", "%dx%d+%d+%d" % (size.width, size.height, position.x, position.y), "+repage"]
-    grab = subprocess.Popen(["xwd", "-root", "-silent"], stdout=subprocess.PIPE)
-    store = subprocess.Popen(convert + ["png:" + path], stdin=grab.stdout)
+    which = ["-root"] if window is None else ["-name", window.GetTitle().encode("utf-8")]
+    grab = subprocess.Popen(["xwd", "-silent"] + which, stdout=subprocess.PIPE)
+    store = subprocess.Popen(["convert", "xwd:-", "png:" + path], stdin=grab.stdout)
     grab.stdout.close()
     if store.wait() != 0 or grab.wait() != 0:
         raise RuntimeError("the screenshot %s could not be taken" % path)

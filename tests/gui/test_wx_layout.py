@@ -43,8 +43,8 @@ class Geometry(unittest.TestCase):
     def tearDown(self):
         screen.close_all()
 
-    def build(self, frame, spec, blocks):
-        orient, rows = spec
+    def build(self, frame, shape, blocks):
+        orient, rows = shape
         sizer = wx.BoxSizer(orient)
         for item, proportion, flag, border in rows:
             if isinstance(item, tuple) and item[0] == "b":
@@ -56,10 +56,10 @@ class Geometry(unittest.TestCase):
         return sizer
 
     def test_cases(self):
-        for name, spec, expected in self.CASES:
+        for name, shape, expected in self.CASES:
             frame = wx.Frame(None, size=(400, 200))
             blocks = []
-            frame.SetSizer(self.build(frame, spec, blocks))
+            frame.SetSizer(self.build(frame, shape, blocks))
             frame.Show()
             self.assertTrue(screen.until(lambda: frame.GetClientSize() == (400, 200)), name)
             screen.settle()
